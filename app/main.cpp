@@ -1,11 +1,13 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "MainWindow.h"
 
-int main(int argc, char** argv)
+#include <QApplication>
+
+int main(int, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tessaro"));
+    // The game takes no command line: Qt sees the program's name alone.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    tessaro::MainWindow window;
     window.show();
     return app.exec();
 }
