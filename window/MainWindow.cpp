@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Accessibility.h"
+#include "Announce.h"
 #include "AppIcon.h"
 #include "BrickPictures.h"
 #include "BrickView.h"
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace tessaro {
 namespace {
@@ -90,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     buildMenu();
     buildControls();
+    buildKeyboard();
     // The layout is fixed: the client area is exactly its design size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(twips(2895, 1710, 0, 0).topLeft());
@@ -108,10 +111,15 @@ void MainWindow::buildMenu()
     c_.mnuLevel[1] = c_.mnuSv->addAction(QStringLiteral("&Hard (Bricks can have same color)"));
     c_.mnuAbout = c_.mnuInds->addAction(QStringLiteral("About  Tessaro ..."));
 
-    connect(c_.mnuNytSpil, &QAction::triggered, this, [this] { run([this] { form_.mnuNytSpil_Click(); }); });
+    connect(c_.mnuNytSpil, &QAction::triggered, this, [this] { runNewRow([this] { form_.mnuNytSpil_Click(); }); });
     for (int k = 0; k < 2; ++k) {
         c_.mnuLevel[k]->setCheckable(true);
-        connect(c_.mnuLevel[k], &QAction::triggered, this, [this, k] { run([this, k] { form_.mnuLevel_Click(k); }); });
+        connect(c_.mnuLevel[k], &QAction::triggered, this, [this, k] {
+            const Byte level = form_.Level;
+            run([this, k] { form_.mnuLevel_Click(k); });
+            if (form_.Level != level) // the change was confirmed and a new round began
+                keys_.rowRestarted();
+        });
     }
     connect(c_.mnuAbout, &QAction::triggered, this, [this] { run([this] { form_.mnuAbout_Click(); }); });
 }
@@ -165,10 +173,10 @@ void MainWindow::buildControls()
 
     c_.cmdOK = new WrapButton(QStringLiteral("O.K."), c_.client);
     c_.cmdOK->setGeometry(kCmdOK);
-    connect(c_.cmdOK, &QPushButton::clicked, this, [this] { run([this] { form_.cmdOK_Click(); }); });
+    connect(c_.cmdOK, &QPushButton::clicked, this, [this] { submitRow([this] { form_.cmdOK_Click(); }); });
     c_.cmdNy = new WrapButton(QStringLiteral("&New Game"), c_.client);
     c_.cmdNy->setGeometry(kCmdNy);
-    connect(c_.cmdNy, &QPushButton::clicked, this, [this] { run([this] { form_.cmdNy_Click(); }); });
+    connect(c_.cmdNy, &QPushButton::clicked, this, [this] { runNewRow([this] { form_.cmdNy_Click(); }); });
     for (WrapButton* button : {c_.cmdOK, c_.cmdNy}) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -177,10 +185,46 @@ void MainWindow::buildControls()
     setTabOrder(c_.cmdOK, c_.cmdNy);
 }
 
+void MainWindow::buildKeyboard()
+{
+    // Window-wide keys, not focus targets: digits type bricks into the row in
+    // play, Backspace steps back, Return and Enter press O.K.
+    auto onKey = [this](QKeyCombination key, const std::function<void()>& action) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    for (int k = 0; k < kBrickKinds; ++k) {
+        const auto digit = Qt::Key(Qt::Key_0 + k);
+        for (Qt::KeyboardModifiers pad : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier)})
+            onKey(QKeyCombination(pad, digit), [this, k] { run([this, k] { keys_.digit(k); }); });
+    }
+    onKey(QKeyCombination(Qt::Key_Backspace), [this] { keys_.backspace(); });
+    for (QKeyCombination enter : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter),
+                                  QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)})
+        onKey(enter, [this] { submitRow([this] { keys_.enter(); }); });
+}
+
 void MainWindow::run(const std::function<void()>& handler)
 {
     handler();
     mirror();
+}
+
+void MainWindow::submitRow(const std::function<void()>& handler)
+{
+    const int scored = form_.CurRow;
+    const std::int32_t tries = form_.Tries;
+    runNewRow(handler);
+    // Read the new result out, as a sighted player sees it appear.
+    if (form_.Tries != tries)
+        announce(c_.lblBr[scored]);
+}
+
+void MainWindow::runNewRow(const std::function<void()>& handler)
+{
+    keys_.rowRestarted();
+    run(handler);
 }
 
 void MainWindow::mirror()

@@ -5,6 +5,7 @@
 // Form1's handler for it. It decides nothing of its own.
 
 #include "Form1.h"
+#include "KeyboardPlay.h"
 #include "QtRuntime.h"
 
 #include <QMainWindow>
@@ -55,13 +56,19 @@ public:
 private:
     void buildMenu();
     void buildControls();
+    void buildKeyboard();
     // Runs one of Form1's handlers, then shows what it changed.
     void run(const std::function<void()>& handler);
+    // Runs a handler that may bring a new row into play.
+    void runNewRow(const std::function<void()>& handler);
+    // Runs a handler that may submit the row in play, and announces its result.
+    void submitRow(const std::function<void()>& handler);
     // Brings every widget in line with the control properties of Form1.
     void mirror();
 
     QtRuntime runtime_;
     Form1 form_;
+    KeyboardPlay keys_{form_};
     Controls c_;
 };
 
