@@ -14,8 +14,10 @@ Form1::Form1(Runtime& runtime, AboutInfo about) : rt_(runtime), about_(std::move
     for (int k = 0; k < kBrickKinds; ++k)
         ImgBriker[k].picture = static_cast<Byte>(k);
     imgValgt.picture = kEmptyTile;
-    for (Label& label : lblBr)
-        label = {"0p 0c", Rgb{255, 0, 0}, std::nullopt};
+    for (Label& label : lblBr) {
+        label.caption = "0p 0c";
+        label.foreColor = Rgb{255, 0, 0};
+    }
     lblAntal.caption = "0";
     cmdNy.enabled = false;
     mnuLevel[0].checked = true;

@@ -9,6 +9,8 @@
 #include "WrapButton.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -60,16 +62,53 @@ private:
         seen.push_back(record);
         if (onOpen)
             onOpen();
-        QMessageBox::StandardButton press = box->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
-        if (next_ < presses_.size())
-            press = presses_[next_++];
-        box->button(press)->click();
+        QAbstractButton* button = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::No);
+        // A scripted press goes to the next box that has that button.
+        if (next_ < presses_.size() && box->button(presses_[next_]))
+            button = box->button(presses_[next_++]);
+        button->click();
     }
 
     std::vector<QMessageBox::StandardButton> presses_;
     std::size_t next_ = 0;
     QTimer timer_;
 };
+
+// Empty when every widget shows what the game holds, else what differs.
+inline QString mirrorMismatch(const MainWindow& window)
+{
+    const Form1& f = window.form();
+    const MainWindow::Controls& c = window.controls();
+    auto picture = [&](const Image& image) {
+        return image.picture ? c.ImgBriker[*image.picture]->picture().cacheKey() : QImage().cacheKey();
+    };
+    for (int i = 0; i < kBoardCells; ++i)
+        if (c.imgBrix[i]->picture().cacheKey() != picture(f.imgBrix[i]))
+            return QStringLiteral("board cell %1").arg(i);
+    for (int p = 0; p < kCodeLength; ++p)
+        if (c.imgFind[p]->picture().cacheKey() != picture(f.imgFind[p]) || c.imgFind[p]->isHidden() == f.imgFind[p].visible)
+            return QStringLiteral("hidden brick %1").arg(p);
+    if (c.imgValgt->picture().cacheKey() != picture(f.imgValgt))
+        return QStringLiteral("selected brick");
+    auto labelDiffers = [](const QLabel* widget, const Label& label) {
+        if (widget->text() != QString::fromStdString(label.caption))
+            return true;
+        const QColor colour = widget->palette().color(QPalette::WindowText);
+        return label.foreColor && colour != QColor(label.foreColor->r, label.foreColor->g, label.foreColor->b);
+    };
+    for (int r = 0; r < kRows; ++r)
+        if (labelDiffers(c.lblBr[r], f.lblBr[r]))
+            return QStringLiteral("result label %1").arg(r);
+    if (labelDiffers(c.lblAntal, f.lblAntal))
+        return QStringLiteral("tries label");
+    if (c.cmdOK->isEnabled() != f.cmdOK.enabled ||
+        c.cmdNy->isEnabled() != f.cmdNy.enabled)
+        return QStringLiteral("a button");
+    for (int k = 0; k < 2; ++k)
+        if (c.mnuLevel[k]->isChecked() != f.mnuLevel[k].checked)
+            return QStringLiteral("difficulty item %1").arg(k);
+    return {};
+}
 
 // A shown game window.
 class ShownWindow {
