@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <functional>
+
 namespace tessaro {
 namespace {
 
@@ -23,45 +25,50 @@ void fill(QPainter& painter, const QPolygon& shape, const QColor& colour)
     painter.drawPolygon(shape);
 }
 
-// 32 x 32: a cyan triangle edged dark olive on the left, black on the right,
-// on a black base line, with a black exclamation mark and a grey shadow.
-QImage drawLarge()
+// What both sizes share: a warning triangle of the given colour pointing up
+// in `body`, a grey shadow to its right and below, a black right edge and a
+// black base line. `details` adds what the size has of its own.
+QImage warningTriangle(int size, const QRect& body, const QColor& colour,
+                       const std::function<void(QPainter&, const QPolygon&)>& details)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    fill(painter, triangle(3, 29, 3, 28), kShadow);
-    fill(painter, triangle(1, 27, 1, 26), QColor(0, 255, 255));
-    painter.setPen(QColor(128, 128, 0));
-    painter.drawLine(14, 1, 1, 26);
+    const QPolygon shape = triangle(body.left(), body.right(), body.top(), body.bottom());
+    fill(painter, shape.translated(2, 2), kShadow);
+    fill(painter, shape, colour);
+    details(painter, shape);
     painter.setPen(kBlack);
-    painter.drawLine(14, 1, 27, 26);
-    painter.drawLine(1, 26, 27, 26);
-    painter.fillRect(13, 9, 3, 10, kBlack);
-    painter.fillRect(13, 21, 3, 3, kBlack);
+    painter.drawLine(shape[0], shape[1]); // the right edge
+    painter.drawLine(shape[2], shape[1]); // the base line
     return image;
 }
 
-// 16 x 16: a yellow triangle with a black tip and black right edge on a black
-// base line, a grey shadow, and a small diamond in the middle through which
-// the background shows.
+// 32 x 32: cyan, edged dark olive on the left, with a black exclamation mark.
+QImage drawLarge()
+{
+    return warningTriangle(32, QRect(QPoint(1, 1), QPoint(27, 26)), QColor(0, 255, 255),
+                           [](QPainter& painter, const QPolygon& shape) {
+                               painter.setPen(QColor(128, 128, 0));
+                               painter.drawLine(shape[0], shape[2]);
+                               painter.fillRect(13, 9, 3, 10, kBlack);
+                               painter.fillRect(13, 21, 3, 3, kBlack);
+                           });
+}
+
+// 16 x 16: yellow with a black tip, and a small diamond in the middle through
+// which the background shows.
 QImage drawSmall()
 {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    fill(painter, triangle(2, 15, 2, 15), kShadow);
-    fill(painter, triangle(0, 14, 0, 13), QColor(255, 255, 0));
-    painter.setPen(kBlack);
-    painter.drawLine(7, 0, 14, 13);
-    painter.drawLine(0, 13, 14, 13);
-    painter.fillRect(6, 0, 3, 2, kBlack);
-    painter.end();
-    for (const QPoint& p : {QPoint(7, 6), QPoint(6, 7), QPoint(7, 7), QPoint(8, 7), QPoint(7, 8)})
-        image.setPixel(p, qRgba(0, 0, 0, 0));
-    return image;
+    return warningTriangle(16, QRect(QPoint(0, 0), QPoint(14, 13)), QColor(255, 255, 0),
+                           [](QPainter& painter, const QPolygon&) {
+                               painter.fillRect(6, 0, 3, 2, kBlack);
+                               painter.setCompositionMode(QPainter::CompositionMode_Clear);
+                               painter.fillRect(7, 6, 1, 3, Qt::transparent);
+                               painter.fillRect(6, 7, 3, 1, Qt::transparent);
+                               painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+                           });
 }
 
 } // namespace
