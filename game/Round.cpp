@@ -15,10 +15,14 @@ void Form1::Form_Load()
 
 Byte Form1::drawBrick()
 {
-    const int brick = static_cast<int>(rt_.nextRandom() * kBrickKinds);
-    // The runtime promises a number below 1; a brick outside 0..7 must never
-    // reach the arrays even if it broke that promise.
-    return static_cast<Byte>(brick < 0 ? 0 : brick >= kBrickKinds ? kBrickKinds - 1 : brick);
+    const double scaled = rt_.nextRandom() * kBrickKinds;
+    // The runtime promises a number in [0, 1); should it ever break that
+    // promise, the brick still stays within 0..7.
+    if (!(scaled >= 0.0))
+        return 0;
+    if (scaled >= kBrickKinds)
+        return kBrickKinds - 1;
+    return static_cast<Byte>(scaled);
 }
 
 void Form1::NytSpil()

@@ -173,7 +173,12 @@ void MainWindow::buildControls()
 
     c_.cmdOK = new WrapButton(QStringLiteral("O.K."), c_.client);
     c_.cmdOK->setGeometry(kCmdOK);
-    connect(c_.cmdOK, &QPushButton::clicked, this, [this] { submitRow([this] { form_.cmdOK_Click(); }); });
+    connect(c_.cmdOK, &QPushButton::clicked, this, [this] {
+        submitRow([this] {
+            form_.cmdOK_Click();
+            return true;
+        });
+    });
     c_.cmdNy = new WrapButton(QStringLiteral("&New Game"), c_.client);
     c_.cmdNy->setGeometry(kCmdNy);
     connect(c_.cmdNy, &QPushButton::clicked, this, [this] { runNewRow([this] { form_.cmdNy_Click(); }); });
@@ -202,7 +207,7 @@ void MainWindow::buildKeyboard()
     onKey(QKeyCombination(Qt::Key_Backspace), [this] { keys_.backspace(); });
     for (QKeyCombination enter : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter),
                                   QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)})
-        onKey(enter, [this] { submitRow([this] { keys_.enter(); }); });
+        onKey(enter, [this] { submitRow([this] { return keys_.enter(); }); });
 }
 
 void MainWindow::run(const std::function<void()>& handler)
@@ -211,14 +216,16 @@ void MainWindow::run(const std::function<void()>& handler)
     mirror();
 }
 
-void MainWindow::submitRow(const std::function<void()>& handler)
+void MainWindow::submitRow(const std::function<bool()>& handler)
 {
     const int scored = form_.CurRow;
-    const std::int32_t tries = form_.Tries;
-    runNewRow(handler);
+    bool submitted = false;
+    run([&] { submitted = handler(); });
+    if (!submitted)
+        return;
+    keys_.rowRestarted();
     // Read the new result out, as a sighted player sees it appear.
-    if (form_.Tries != tries)
-        announce(c_.lblBr[scored]);
+    announce(c_.lblBr[scored]);
 }
 
 void MainWindow::runNewRow(const std::function<void()>& handler)

@@ -37,6 +37,7 @@ void ScriptedRuntime::reseed()
 double ScriptedRuntime::nextRandom()
 {
     ++draws;
+    events.push_back(Event::Draw);
     if (randoms_.empty())
         return ClockRandom::unitFromBits(fallback_());
     const double value = randoms_.front();

@@ -24,7 +24,7 @@ struct ShownBox {
 
 class ScriptedRuntime : public Runtime {
 public:
-    enum class Event { Box, Beep, Reseed };
+    enum class Event { Box, Beep, Reseed, Draw };
 
     int messageBox(const std::string& text, int style, const std::string& title) override;
     void beep() override;

@@ -117,8 +117,6 @@ TEST_P(Difficulty, QuestionCheckMarksAndRound)
     const int reseeds = rt.reseeds;
     if (choice.answer >= 0)
         rt.answerNext({choice.answer});
-    // The check marks are in place before the new round draws its code.
-    rt.onBox = nullptr;
 
     form.mnuLevel_Click(choice.item);
 

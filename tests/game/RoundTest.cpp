@@ -2,6 +2,7 @@
 
 #include "GameFixture.h"
 
+#include <cmath>
 #include <set>
 
 namespace tessaro::testing {
@@ -177,6 +178,84 @@ TEST_F(StartedGame, DrawsCoverEveryBrickUniformly)
     const double expected = rounds * 5 / 8.0;
     for (int k = 0; k < 8; ++k)
         EXPECT_NEAR(counts[k], expected, expected * 0.1) << "brick " << k;
+}
+
+} // namespace
+} // namespace tessaro::testing
+
+namespace tessaro::testing {
+namespace {
+
+TEST_F(StartedGame, ANewRoundReseedsBeforeItDraws)
+{
+    start();
+    using E = ScriptedRuntime::Event;
+    ASSERT_GE(rt.events.size(), 7u);
+    EXPECT_EQ(rt.events[0], E::Reseed) << "Load reseeds";
+    EXPECT_EQ(rt.events[1], E::Reseed) << "and so does the round, before its draws";
+    for (std::size_t e = 2; e < rt.events.size(); ++e)
+        EXPECT_EQ(rt.events[e], E::Draw);
+
+    rt.events.clear();
+    form.mnuNytSpil_Click();
+    ASSERT_GE(rt.events.size(), 6u);
+    EXPECT_EQ(rt.events[0], E::Reseed);
+    for (std::size_t e = 1; e < rt.events.size(); ++e)
+        EXPECT_EQ(rt.events[e], E::Draw);
+}
+
+// A runtime whose random numbers break their promise of [0, 1).
+class BrokenRandom : public ScriptedRuntime {
+public:
+    double nextRandom() override
+    {
+        static const double values[] = {1.0, std::nan(""), -0.5, 1e300, 0.9999999999, -1e300};
+        return values[next_++ % 6];
+    }
+
+private:
+    int next_ = 0;
+};
+
+TEST(Draw, BricksStayInRangeWhateverTheRandomNumbers)
+{
+    BrokenRandom rt;
+    Form1 form{rt};
+    form.mnuLevel[0].checked = false; // Hard: every draw is taken as it comes
+    form.mnuLevel[1].checked = true;
+    form.Level = 1;
+    form.Form_Load();
+    EXPECT_EQ(form.Secret, (std::array<Byte, 7>{7, 0, 0, 7, 7, 0, 0}));
+    EXPECT_TRUE(invariantsHold(form));
+}
+
+struct Coordinates {
+    int index, row, cell;
+};
+
+TEST(BoardCoordinates, IndexRowAndCell)
+{
+    const Coordinates table[] = {{0, 0, 0}, {4, 0, 4}, {5, 1, 0}, {74, 14, 4}, {75, 15, 0}, {77, 15, 2}, {79, 15, 4}};
+    for (const Coordinates& c : table) {
+        EXPECT_EQ(rowOf(c.index), c.row) << c.index;
+        EXPECT_EQ(cellOf(c.index), c.cell) << c.index;
+        EXPECT_EQ(cellIndex(c.row, c.cell), c.index) << c.index;
+    }
+}
+
+TEST_F(StartedGame, ClicksLandOnTheirRowAndCell)
+{
+    start({1, 2, 3, 4, 5});
+    form.ImgBriker_Click(kYellow);
+    form.imgBrix_Click(79);
+    EXPECT_EQ(form.Board[4][15], kYellow);
+    form.cmdOK_Click();
+    form.ImgBriker_Click(kBlue);
+    form.imgBrix_Click(74);
+    EXPECT_EQ(form.Board[4][14], kBlue);
+    form.imgBrix_Click(79); // row 15 is no longer in play: picked up
+    EXPECT_EQ(form.SelColor, kYellow);
+    EXPECT_TRUE(invariantsHold(form));
 }
 
 } // namespace

@@ -103,7 +103,8 @@ TEST(Scripted, AnswersRandomsAndRecordsInOrder)
     EXPECT_THROW(rt.scriptRandoms({1.0}), std::invalid_argument);
     EXPECT_THROW(rt.scriptDraws({8}), std::invalid_argument);
     using E = ScriptedRuntime::Event;
-    EXPECT_EQ(rt.events, (std::vector<E>{E::Box, E::Box, E::Box, E::Beep}));
+    rt.reseed();
+    EXPECT_EQ(rt.events, (std::vector<E>{E::Box, E::Box, E::Box, E::Beep, E::Draw, E::Draw, E::Draw, E::Reseed}));
 }
 
 } // namespace

@@ -177,6 +177,12 @@ void ActionsTest::difficulty()
     click(c.cmdOK);
     QCOMPARE(shown.form().Tries, 2);
     answerer.seen.clear();
+    // While the question is open the marks stay where they were.
+    answerer.onOpen = [&] {
+        QVERIFY(c.mnuLevel[0]->isChecked());
+        QVERIFY(!c.mnuLevel[1]->isChecked());
+        QCOMPARE(c.lblAntal->text(), QStringLiteral("2"));
+    };
 
     c.mnuLevel[item]->trigger();
 

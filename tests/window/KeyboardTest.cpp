@@ -151,6 +151,13 @@ void KeyboardTest::enterWhileOKIsOffDoesNothing()
     press(&w(), Qt::Key_2); // a digit is a cell click: O.K. is on again
     press(&w(), Qt::Key_Enter);
     QCOMPARE(form().Tries, 3);
+
+    // A refused Enter leaves the typing position where it was.
+    press(&w(), Qt::Key_Backspace); // to the rightmost cell
+    press(&w(), Qt::Key_Return);
+    QCOMPARE(form().Tries, 3);
+    press(&w(), Qt::Key_4);
+    QCOMPARE(int(form().Board[4][13]), 4);
 }
 
 void KeyboardTest::theScoredRowAnnouncesItsResult()

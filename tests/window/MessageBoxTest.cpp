@@ -99,10 +99,12 @@ void MessageBoxTest::yesNo()
     QtRuntime runtime;
     QStringList buttons;
     QString text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
     const int got = openAndAct(runtime, "If you chance level, you have to restart.\r\nAre you sure ?", kStyleYesNo,
                                "New Game ?", [&](QMessageBox* box) {
                                    buttons = buttonTexts(box);
                                    text = box->text();
+                                   icon = box->icon();
                                    if (how == "Yes")
                                        box->button(QMessageBox::Yes)->click();
                                    else if (how == "No")
@@ -115,6 +117,7 @@ void MessageBoxTest::yesNo()
     QCOMPARE(got, answer);
     QCOMPARE(buttons, (QStringList{"Yes", "No"}));
     QCOMPARE(text, QStringLiteral("If you chance level, you have to restart.\nAre you sure ?"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
 }
 
 void MessageBoxTest::informationWithLoneCarriageReturns()

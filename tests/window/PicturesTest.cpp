@@ -145,10 +145,29 @@ void PicturesTest::icon()
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
     QCOMPARE(image.pixel(size / 2, size == 32 ? 26 : 13) | 0xFF000000, qRgb(0, 0, 0));
-    if (size == 32) // the exclamation mark
-        QCOMPARE(image.pixel(14, 12) | 0xFF000000, qRgb(0, 0, 0));
-    else // the diamond shows what lies behind the icon
-        QCOMPARE(qAlpha(image.pixel(7, 7)), 0);
+    // Along a row through the middle: shadow grey right of the black right
+    // edge, and see-through beyond; below the base line, the shadow.
+    const int row = size / 2;
+    int right = size - 1;
+    while (right > 0 && qAlpha(image.pixel(right, row)) == 0)
+        --right;
+    QCOMPARE(image.pixel(right, row) | 0xFF000000, qRgb(128, 128, 128));
+    int edge = right;
+    while (edge > 0 && (image.pixel(edge, row) | 0xFF000000) == qRgb(128, 128, 128))
+        --edge;
+    QCOMPARE(image.pixel(edge, row) | 0xFF000000, qRgb(0, 0, 0));
+    const int base = size == 32 ? 26 : 13;
+    QCOMPARE(image.pixel(size / 2, base + 1) | 0xFF000000, qRgb(128, 128, 128));
+    if (size == 32) {
+        QCOMPARE(image.pixel(14, 12) | 0xFF000000, qRgb(0, 0, 0)); // the exclamation mark
+        int left = 0;
+        while (qAlpha(image.pixel(left, row)) == 0)
+            ++left;
+        QCOMPARE(image.pixel(left, row) | 0xFF000000, qRgb(128, 128, 0)); // the dark olive left edge
+    } else {
+        QCOMPARE(image.pixel(7, 0) | 0xFF000000, qRgb(0, 0, 0)); // the black tip
+        QCOMPARE(qAlpha(image.pixel(7, 7)), 0); // the diamond shows what lies behind the icon
+    }
 }
 
 QTEST_MAIN(PicturesTest)
