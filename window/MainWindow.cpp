@@ -6,11 +6,11 @@
 #include "BrickPictures.h"
 #include "BrickView.h"
 #include "ClickLabel.h"
+#include "Frame.h"
 #include "Twips.h"
 #include "WrapButton.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
@@ -97,7 +97,7 @@ MainWindow::MainWindow(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(twips(2895, 1710, 0, 0).topLeft());
 
-    mirror();
+    // Load runs before the window is first shown; the window then shows its outcome.
     form_.Form_Load();
     mirror();
 }
@@ -130,13 +130,13 @@ void MainWindow::buildControls()
     c_.client->setFixedSize(kClientArea.size());
     setCentralWidget(c_.client);
 
-    c_.Frame2 = new QGroupBox(c_.client);
+    c_.Frame2 = new Frame(c_.client);
     c_.Frame2->setGeometry(kFrame2);
     c_.imgValgt = new BrickView(c_.Frame2, false);
     c_.imgValgt->setGeometry(kImgValgt);
     c_.imgValgt->setAccessibleDescription(QStringLiteral("selected brick"));
 
-    c_.Frame3 = new QGroupBox(c_.client);
+    c_.Frame3 = new Frame(c_.client);
     c_.Frame3->setGeometry(kFrame3);
     c_.lblAntal = new QLabel(c_.Frame3);
     c_.lblAntal->setGeometry(kLblAntal);
@@ -148,7 +148,7 @@ void MainWindow::buildControls()
         c_.imgFind[p]->setGeometry(hiddenBrick(p));
     }
 
-    c_.Frame1 = new QGroupBox(QStringLiteral("Zorvik"), c_.client);
+    c_.Frame1 = new Frame(QStringLiteral("Zorvik"), c_.client);
     c_.Frame1->setGeometry(kFrame1);
     for (int i = 0; i < kBoardCells; ++i) {
         c_.imgBrix[i] = new BrickView(c_.Frame1, true);

@@ -14,7 +14,6 @@
 #include <functional>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QMenu;
 
@@ -22,6 +21,7 @@ namespace tessaro {
 
 class BrickView;
 class ClickLabel;
+class Frame;
 class WrapButton;
 
 class MainWindow : public QMainWindow {
@@ -34,9 +34,9 @@ public:
     // The controls by their names in the game.
     struct Controls {
         QWidget* client = nullptr;
-        QGroupBox* Frame1 = nullptr;
-        QGroupBox* Frame2 = nullptr;
-        QGroupBox* Frame3 = nullptr;
+        Frame* Frame1 = nullptr;
+        Frame* Frame2 = nullptr;
+        Frame* Frame3 = nullptr;
         std::array<BrickView*, kBoardCells> imgBrix{};
         std::array<BrickView*, kCodeLength> imgFind{};
         std::array<BrickView*, kBrickKinds> ImgBriker{};

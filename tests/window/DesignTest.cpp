@@ -5,7 +5,7 @@
 #include "WindowFixture.h"
 #include "WrapButton.h"
 
-#include <QGroupBox>
+#include "Frame.h"
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
