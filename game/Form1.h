@@ -28,7 +28,6 @@ AboutInfo builtInAboutInfo();
 class Form1 {
 public:
     explicit Form1(Runtime& runtime, AboutInfo about = builtInAboutInfo());
-    virtual ~Form1() = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 

@@ -5,10 +5,7 @@
 
 namespace tessaro {
 
-BrickView::BrickView(QWidget* parent, bool clickable) : QWidget(parent), clickable_(clickable)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+BrickView::BrickView(QWidget* parent, bool clickable) : QWidget(parent), clickable_(clickable) {}
 
 void BrickView::setPicture(const QImage& picture)
 {
