@@ -7,13 +7,14 @@ namespace tessaro {
 
 BrickView::BrickView(QWidget* parent, bool clickable) : QWidget(parent), clickable_(clickable) {}
 
-void BrickView::setPicture(const QImage& picture)
+bool BrickView::setPicture(const QImage& picture)
 {
     // The pictures are shared, so an unchanged picture costs no repaint.
     if (picture.cacheKey() == picture_.cacheKey())
-        return;
+        return false;
     picture_ = picture;
     update();
+    return true;
 }
 
 void BrickView::paintEvent(QPaintEvent*)

@@ -15,8 +15,8 @@ public:
     explicit BrickView(QWidget* parent, bool clickable);
 
     const QImage& picture() const { return picture_; }
-    // A null image shows nothing.
-    void setPicture(const QImage& picture);
+    // A null image shows nothing. Returns whether the picture changed.
+    bool setPicture(const QImage& picture);
     bool isClickable() const { return clickable_; }
     // What a mouse click does; for assistive technology.
     void click()

@@ -50,10 +50,13 @@ void setName(QWidget* widget, const QString& name)
         widget->setAccessibleName(name);
 }
 
-void showVisibility(QWidget* widget, bool visible)
+// Returns whether the visibility changed.
+bool showVisibility(QWidget* widget, bool visible)
 {
-    if (widget->isHidden() == visible)
-        widget->setVisible(visible);
+    if (widget->isHidden() != visible)
+        return false;
+    widget->setVisible(visible);
+    return true;
 }
 
 void showLabel(QLabel* widget, const Label& label)
@@ -175,6 +178,7 @@ void MainWindow::buildControls()
     c_.cmdOK->setGeometry(kCmdOK);
     connect(c_.cmdOK, &QPushButton::clicked, this, [this] {
         submitRow([this] {
+            keys_.rowRestarted();
             form_.cmdOK_Click();
             return true;
         });
@@ -221,11 +225,9 @@ void MainWindow::submitRow(const std::function<bool()>& handler)
     const int scored = form_.CurRow;
     bool submitted = false;
     run([&] { submitted = handler(); });
-    if (!submitted)
-        return;
-    keys_.rowRestarted();
     // Read the new result out, as a sighted player sees it appear.
-    announce(c_.lblBr[scored]);
+    if (submitted)
+        announce(c_.lblBr[scored]);
 }
 
 void MainWindow::runNewRow(const std::function<void()>& handler)
@@ -241,31 +243,31 @@ void MainWindow::mirror()
     auto pictureOf = [this](const Image& image) {
         return image.picture ? c_.ImgBriker[*image.picture]->picture() : QImage();
     };
-    auto showImage = [&](BrickView* view, const Image& image) {
-        view->setPicture(pictureOf(image));
-        showVisibility(view, image.visible);
+    // Returns whether the view changed; only then is its accessible name worked out anew.
+    auto showImage = [](BrickView* view, const Image& image, const QImage& picture) {
+        const bool pictureChanged = view->setPicture(picture);
+        return showVisibility(view, image.visible) || pictureChanged;
     };
+    auto nameOf = [](const Image& image) { return image.picture ? brickName(*image.picture) : QString(); };
 
     for (int k = 0; k < kBrickKinds; ++k) {
         const Image& image = f.ImgBriker[k];
-        c_.ImgBriker[k]->setPicture(image.picture ? brickPicture(*image.picture) : QImage());
-        showVisibility(c_.ImgBriker[k], image.visible);
-        setName(c_.ImgBriker[k], image.picture ? brickName(*image.picture) : QString());
+        if (showImage(c_.ImgBriker[k], image, image.picture ? brickPicture(*image.picture) : QImage()))
+            setName(c_.ImgBriker[k], nameOf(image));
     }
-    for (int i = 0; i < kBoardCells; ++i) {
-        showImage(c_.imgBrix[i], f.imgBrix[i]);
-        setName(c_.imgBrix[i], boardCellName(i, f.imgBrix[i].picture));
-    }
+    for (int i = 0; i < kBoardCells; ++i)
+        if (showImage(c_.imgBrix[i], f.imgBrix[i], pictureOf(f.imgBrix[i])))
+            setName(c_.imgBrix[i], boardCellName(i, f.imgBrix[i].picture));
     for (int p = 0; p < kCodeLength; ++p) {
         const Image& image = f.imgFind[p];
-        showImage(c_.imgFind[p], image);
         // The code stays a secret to assistive technology as well until it is shown.
-        setName(c_.imgFind[p], image.visible && image.picture
-                                   ? QStringLiteral("hidden brick %1: %2").arg(p + 1).arg(brickName(*image.picture))
-                                   : QStringLiteral("hidden brick %1").arg(p + 1));
+        if (showImage(c_.imgFind[p], image, pictureOf(image)))
+            setName(c_.imgFind[p], image.visible && image.picture
+                                       ? QStringLiteral("hidden brick %1: %2").arg(p + 1).arg(nameOf(image))
+                                       : QStringLiteral("hidden brick %1").arg(p + 1));
     }
-    showImage(c_.imgValgt, f.imgValgt);
-    setName(c_.imgValgt, f.imgValgt.picture ? brickName(*f.imgValgt.picture) : QString());
+    if (showImage(c_.imgValgt, f.imgValgt, pictureOf(f.imgValgt)))
+        setName(c_.imgValgt, nameOf(f.imgValgt));
 
     for (int r = 0; r < kRows; ++r)
         showLabel(c_.lblBr[r], f.lblBr[r]);

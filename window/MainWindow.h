@@ -61,8 +61,8 @@ private:
     void run(const std::function<void()>& handler);
     // Runs a handler that may bring a new row into play.
     void runNewRow(const std::function<void()>& handler);
-    // Runs a handler that tells whether it submitted the row in play; if so,
-    // announces the row's result.
+    // Runs a handler that tells whether it submitted the row in play (and
+    // brought the next row in); if so, announces the row's result.
     void submitRow(const std::function<bool()>& handler);
     // Brings every widget in line with the control properties of Form1.
     void mirror();
